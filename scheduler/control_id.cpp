@@ -1,0 +1,107 @@
+#include "scheduler/control_id.h"
+
+namespace scheduler {
+
+std::string_view ControlName(ControlId id) {
+    switch (id) {
+        case ControlId::标签4:
+            return u8"标签4";
+        case ControlId::组合框_是否提示:
+            return u8"组合框_是否提示";
+        case ControlId::单选框1:
+            return u8"单选框1";
+        case ControlId::编辑框_文件路径:
+            return u8"编辑框_文件路径";
+        case ControlId::编辑框_自定义信息框内容:
+            return u8"编辑框_自定义信息框内容";
+        case ControlId::单选框_运行文件:
+            return u8"单选框_运行文件";
+        case ControlId::单选框_重启计算机:
+            return u8"单选框_重启计算机";
+        case ControlId::单选框_注销计算机:
+            return u8"单选框_注销计算机";
+        case ControlId::单选框_关闭计算机:
+            return u8"单选框_关闭计算机";
+        case ControlId::选择框_弹出信息框:
+            return u8"选择框_弹出信息框";
+        case ControlId::标签_1:
+            return u8"标签_1";
+        case ControlId::组合框_倒计时提示:
+            return u8"组合框_倒计时提示";
+        case ControlId::按钮_倒计时提示设置:
+            return u8"按钮_倒计时提示设置";
+        case ControlId::标签_倒计时显示:
+            return u8"标签_倒计时显示";
+        case ControlId::时钟_倒计时:
+            return u8"时钟_倒计时";
+        case ControlId::标签3:
+            return u8"标签3";
+        case ControlId::标签2:
+            return u8"标签2";
+        case ControlId::标签1:
+            return u8"标签1";
+        case ControlId::编辑框_秒:
+            return u8"编辑框_秒";
+        case ControlId::编辑框_分:
+            return u8"编辑框_分";
+        case ControlId::编辑框_时:
+            return u8"编辑框_时";
+        case ControlId::单选框_倒计时:
+            return u8"单选框_倒计时";
+        case ControlId::单选框_定时:
+            return u8"单选框_定时";
+        case ControlId::标签_关机时间:
+            return u8"标签_关机时间";
+        case ControlId::组合框_时:
+            return u8"组合框_时";
+        case ControlId::组合框_分:
+            return u8"组合框_分";
+        case ControlId::组合框_秒:
+            return u8"组合框_秒";
+        case ControlId::组合框_日:
+            return u8"组合框_日";
+        case ControlId::组合框_月:
+            return u8"组合框_月";
+        case ControlId::组合框_年:
+            return u8"组合框_年";
+        case ControlId::标签_当前时间:
+            return u8"标签_当前时间";
+        case ControlId::时钟1:
+            return u8"时钟1";
+        case ControlId::按钮_中止:
+            return u8"按钮_中止";
+        case ControlId::按钮_启动:
+            return u8"按钮_启动";
+        case ControlId::时钟_定时关机:
+            return u8"时钟_定时关机";
+        case ControlId::分组框1:
+            return u8"分组框1";
+        case ControlId::拖放对象1:
+            return u8"拖放对象1";
+        case ControlId::标签5:
+            return u8"标签5";
+        case ControlId::标签6:
+            return u8"标签6";
+        case ControlId::标签7:
+            return u8"标签7";
+        case ControlId::标签8:
+            return u8"标签8";
+        case ControlId::超文本浏览框1:
+            return u8"超文本浏览框1";
+        case ControlId::按钮_取消任务:
+            return u8"按钮_取消任务";
+        case ControlId::标签_执行任务类别:
+            return u8"标签_执行任务类别";
+        case ControlId::标签_倒计时读秒:
+            return u8"标签_倒计时读秒";
+        case ControlId::MainWindow:
+            return u8"MainWindow";
+        case ControlId::WarningWindow:
+            return u8"WarningWindow";
+        case ControlId::None:
+            return u8"None";
+    }
+    return "?";
+}
+
+}  // namespace scheduler

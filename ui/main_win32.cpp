@@ -1,0 +1,4 @@
+// Placeholder entry until the window runtime lands.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
