@@ -9,8 +9,8 @@ namespace core {
 // Before day 0 the time of day is stored as a negative fraction: -1.25 is 1899-12-29 06:00:00.
 using DateTime = double;
 
-constexpr DateTime kDateTimeMin = -657434.0;   // 0100-01-01 00:00:00, also the value of a failed parse
-constexpr DateTime kDateTimeMax = 2958465.0;   // 9999-12-31 00:00:00
+constexpr DateTime kDateTimeMin = -657434.0;  // 0100-01-01 00:00:00, also the value of a failed parse
+constexpr DateTime kDateTimeMax = 2958465.0;  // 9999-12-31 00:00:00
 
 enum class TimeUnit : int32_t { Hour = 6, Minute = 7, Second = 8 };
 
