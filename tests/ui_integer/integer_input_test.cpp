@@ -41,8 +41,8 @@ TEST(IntegerInput, AcceptsDigitsMinusAndControlCharacters) {
         const bool expected = ch < 0x20 || ch == 0x7F || ch == '-' || (ch >= '0' && ch <= '9');
         EXPECT_EQ(IntegerInputAccepts(ch), expected);
     }
-    EXPECT_FALSE(IntegerInputAccepts(0x4E00));   // a CJK character
-    EXPECT_FALSE(IntegerInputAccepts(0xFF11));   // full-width digit one
+    EXPECT_FALSE(IntegerInputAccepts(0x4E00));  // a CJK character
+    EXPECT_FALSE(IntegerInputAccepts(0xFF11));  // full-width digit one
 }
 
 }  // namespace
