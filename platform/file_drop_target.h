@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ole2.h>
 #include <windows.h>
 
 #include <functional>
@@ -10,7 +11,7 @@ namespace platform {
 // An OLE drop target that accepts file lists (CF_HDROP) only and hands the dropped paths on as one text:
 // a single path alone, several paths each followed by CR LF. Paths are read with the wide API.
 class FileDropTarget {
-public:
+  public:
     using FilesReceived = std::function<void(const std::wstring& text)>;
 
     explicit FileDropTarget(FilesReceived onFiles);
@@ -24,8 +25,11 @@ public:
     // Unregisters (RevokeDragDrop) while the window still exists, and forgets it.
     void Withdraw();
     bool Attached() const;
+    // The COM object that is registered for the window, for callers that drive a drag themselves.
+    // Owned by this object: AddRef it to keep it longer.
+    IDropTarget* Target() const;
 
-private:
+  private:
     class Impl;
     Impl* impl_;
 };
