@@ -1,6 +1,6 @@
 #include "core/datetime_text.h"
 
-#include "core/convert.h"
+#include <cstring>
 
 namespace core {
 namespace {
@@ -26,44 +26,77 @@ char FoldPair(unsigned char lead, unsigned char trail) {
     return 0;
 }
 
+// Folds text into out until at least `limit` bytes are written or the text ends, and returns the count
+// written: always a prefix of the whole folded text. out holds limit + 1 bytes.
+size_t FoldInto(std::string_view text, char* out, size_t limit) {
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    char* const begin = out;
+    while (in != end && static_cast<size_t>(out - begin) < limit) {
+        const auto lead = static_cast<unsigned char>(*in);
+        if (lead < 0x80) {
+            *out++ = *in++;
+            continue;
+        }
+        if (end - in == 1) break;  // a lead byte without its trail byte is dropped
+        if (const char ascii = FoldPair(lead, static_cast<unsigned char>(in[1]))) {
+            *out++ = ascii;
+        } else {
+            *out++ = in[0];
+            *out++ = in[1];
+        }
+        in += 2;
+    }
+    return static_cast<size_t>(out - begin);
+}
+
 // Walks a folded text field by field. Every step stays on a character boundary: it passes one ASCII
 // byte or one whole unit character, and stops at anything else.
 class FieldReader {
   public:
-    explicit FieldReader(std::string_view text) : text_(text) {}
+    explicit FieldReader(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
 
     // A run of at most maxDigits ASCII digits; no digit reads as 0.
     int32_t Number(int maxDigits) {
         int32_t value = 0;
-        for (int i = 0; i < maxDigits && pos_ < text_.size() && IsDigit(text_[pos_]); ++i, ++pos_)
-            value = value * 10 + (text_[pos_] - '0');
+        for (int i = 0; i < maxDigits && pos_ != end_ && IsDigit(*pos_); ++i, ++pos_)
+            value = value * 10 + (*pos_ - '0');
         return value;
     }
 
     // Passes one separator from the set or the unit character, when it is there.
     void Separator(std::string_view bytes, std::string_view unit) {
-        if (pos_ >= text_.size()) return;
-        if (bytes.find(text_[pos_]) != std::string_view::npos) {
+        if (pos_ == end_) return;
+        if (bytes.find(*pos_) != std::string_view::npos) {
             ++pos_;
-        } else if (text_.substr(pos_, unit.size()) == unit) {
+        } else if (StartsWith(unit)) {
             pos_ += unit.size();
         }
     }
 
     // After the second: the end of the text, or the second's unit followed by anything.
-    bool AtEndOrSecondUnit() const {
-        return pos_ == text_.size() || text_.substr(pos_, kSecond.size()) == kSecond;
-    }
+    bool AtEndOrSecondUnit() const { return pos_ == end_ || StartsWith(kSecond); }
 
   private:
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    bool StartsWith(std::string_view unit) const {
+        return static_cast<size_t>(end_ - pos_) >= unit.size() &&
+               std::memcmp(pos_, unit.data(), unit.size()) == 0;
+    }
 
-    std::string_view text_;
-    size_t pos_ = 0;
+    const char* pos_;
+    const char* end_;
 };
 
+// Appends the decimal digits of a field (0 to 9999) and its unit character.
 void AppendField(Text& text, int32_t value, std::string_view unit) {
-    text += IntToText(value);
+    char digits[4];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0 && count < 4);
+    while (count > 0) text += digits[--count];
     text += unit;
 }
 
@@ -71,29 +104,15 @@ void AppendField(Text& text, int32_t value, std::string_view unit) {
 
 Text FoldFullWidth(std::string_view text) {
     text = UpToZero(text);
-    Text folded;
-    folded.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            folded += text[i];
-            continue;
-        }
-        if (i + 1 == text.size()) break;  // a lead byte without its trail byte is dropped
-        const auto trail = static_cast<unsigned char>(text[i + 1]);
-        if (const char ascii = FoldPair(lead, trail)) {
-            folded += ascii;
-        } else {
-            folded.append(text, i, 2);
-        }
-        ++i;
-    }
+    Text folded(text.size(), '\0');  // folding never lengthens a text
+    folded.resize(FoldInto(text, folded.data(), text.size()));
     return folded;
 }
 
 Text DateTimeToText(DateTime value) {
     const DateTimeFields f = FieldsOf(value);
     Text text;
+    text.reserve(32);  // the longest text, "9999年12月31日23时59分59秒", has 30 bytes
     AppendField(text, f.year, kYear);
     AppendField(text, f.month, kMonth);
     AppendField(text, f.day, kDay);
@@ -112,10 +131,14 @@ Text DateTimeToText(DateTime value) {
 }
 
 DateTime TextToDateTime(std::string_view text) {
-    const Text folded = FoldFullWidth(text);
-    if (folded.empty()) return kDateTimeMin;
+    // The reader looks at no more than 26 folded bytes (12 digits, five separators of up to two bytes,
+    // and the unit after the second), so folding a prefix reads the same as folding the whole text.
+    constexpr size_t kReadLimit = 32;
+    char folded[kReadLimit + 1];
+    const size_t length = FoldInto(UpToZero(text), folded, kReadLimit);
+    if (length == 0) return kDateTimeMin;
 
-    FieldReader reader(folded);
+    FieldReader reader(std::string_view(folded, length));
     const int32_t year = reader.Number(4);
     reader.Separator("/-:.", kYear);
     const int32_t month = reader.Number(2);
