@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct EffectCase {
     DWORD allowed;
     DWORD effect;
 };
+void PrintTo(const EffectCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const EffectCase kEffectCases[] = {
     {"NoKeyAllPrefersCopy", 0, kAll, kCopy},
@@ -55,6 +59,9 @@ struct TextCase {
     std::vector<std::wstring> paths;
     std::wstring text;
 };
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const TextCase kTextCases[] = {
     {"OnePathAlone", {L"C:\\tool\\run.exe"}, L"C:\\tool\\run.exe"},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct FlagCase {
     bool isNt;
     std::optional<UINT> flags;
 };
+void PrintTo(const FlagCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const FlagCase kFlagCases[] = {
     {"ShutDownForcedNt", 1, true, true, 0xC},
