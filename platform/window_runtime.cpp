@@ -115,6 +115,19 @@ std::vector<DWORD> GroupStyles(const ui::WindowDescription& description) {
     return styles;
 }
 
+// Items one pixel taller than the font gives; the closed field keeps its own height. Wine honours
+// CB_SETITEMHEIGHT only for owner-drawn combo boxes, so the list box is told directly as well.
+void SetListItemHeight(HWND combo) {
+    const LRESULT itemHeight = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+    if (itemHeight <= 0) return;
+    SendMessageW(combo, CB_SETITEMHEIGHT, 0, itemHeight + 1);
+    if (SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0) == itemHeight + 1) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(combo, &info) && info.hwndList != nullptr)
+        SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, itemHeight + 1);
+}
+
 RECT CentredRect(int32_t width, int32_t height) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -249,9 +262,7 @@ HWND WindowRuntime::CreateControl(const ui::ControlDescription& row, HWND parent
 void WindowRuntime::ApplyInitialState(const ui::ControlDescription& row, HWND hwnd) {
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row)), FALSE);
     if (IsCombo(row.kind)) {
-        // Items one pixel taller than the font gives; the closed field keeps its own height.
-        const LRESULT itemHeight = SendMessageW(hwnd, CB_GETITEMHEIGHT, 0, 0);
-        if (itemHeight > 0) SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, itemHeight + 1);
+        SetListItemHeight(hwnd);
         for (const auto& item : row.items)
             SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(item).c_str()));
         if (row.selected >= 0) SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(row.selected), 0);
