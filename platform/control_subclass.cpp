@@ -18,10 +18,25 @@ bool IsForwardedToParent(UINT message) {
            (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
 }
 
+// A group box draws only its frame and caption, and its parent does not paint below its children:
+// fill the inside with the background the parent gives the group box.
+bool EraseWithParentBrush(HWND hwnd, HDC dc) {
+    HWND parent = GetParent(hwnd);
+    if (parent == nullptr) return false;
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
+    if (brush == nullptr) return false;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, brush);
+    return true;
+}
+
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (IsForwardedToParent(message)) {
         if (HWND parent = GetParent(hwnd)) return SendMessageW(parent, message, wParam, lParam);
     }
+    if (message == WM_ERASEBKGND && EraseWithParentBrush(hwnd, reinterpret_cast<HDC>(wParam))) return 1;
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, GroupBoxProc, kGroupBoxSubclass);
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
