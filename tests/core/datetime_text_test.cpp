@@ -154,6 +154,31 @@ TEST(TextToDateTime, RefusesWhatItCannotRead) {
     }
 }
 
+// The last day of every month reads; the day after it is refused, in common and leap years alike.
+TEST(TextToDateTime, MonthEndsInCommonAndLeapYears) {
+    const struct {
+        int32_t year;
+        int32_t lastDays[12];
+    } years[] = {
+        {2011, {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+        {2012, {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+        {1900, {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+        {2000, {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+        {1800, {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+    };
+    for (const auto& y : years) {
+        for (int32_t month = 1; month <= 12; ++month) {
+            const int32_t last = y.lastDays[month - 1];
+            const std::string date = std::to_string(y.year) + "年" + std::to_string(month) + "月";
+            SCOPED_TRACE(date);
+            EXPECT_EQ(TextToDateTime(date + std::to_string(last) + "日23时59分59秒"),
+                      At(y.year, month, last, 23, 59, 59));
+            EXPECT_EQ(TextToDateTime(date + std::to_string(last + 1) + "日"), kDateTimeMin);
+            EXPECT_EQ(DaysInMonth(y.year, month), last);
+        }
+    }
+}
+
 TEST(TextToDateTime, HostileBytesGiveTheRangeMinimum) {
     EXPECT_EQ(TextToDateTime(std::string(1 << 20, '1')), kDateTimeMin);
     EXPECT_EQ(TextToDateTime(std::string(1 << 20, '\xFF')), kDateTimeMin);
