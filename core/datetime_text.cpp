@@ -88,17 +88,28 @@ class FieldReader {
     const char* end_;
 };
 
-// Appends the decimal digits of a field (0 to 9999) and its unit character.
-void AppendField(Text& text, int32_t value, std::string_view unit) {
-    char digits[4];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0 && count < 4);
-    while (count > 0) text += digits[--count];
-    text += unit;
-}
+// Writes a date text into a fixed buffer: the longest, "9999年12月31日23时59分59秒", has 30 bytes.
+class DateTextWriter {
+  public:
+    // The decimal digits of a field (0 to 9999) and its unit character.
+    void Field(int32_t value, std::string_view unit) {
+        char digits[4];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0 && count < 4);
+        while (count > 0) bytes_[size_++] = digits[--count];
+        std::memcpy(bytes_ + size_, unit.data(), unit.size());
+        size_ += unit.size();
+    }
+
+    Text ToText() const { return Text(bytes_, size_); }
+
+  private:
+    char bytes_[32];
+    size_t size_ = 0;
+};
 
 }  // namespace
 
@@ -111,23 +122,22 @@ Text FoldFullWidth(std::string_view text) {
 
 Text DateTimeToText(DateTime value) {
     const DateTimeFields f = FieldsOf(value);
-    Text text;
-    text.reserve(32);  // the longest text, "9999年12月31日23时59分59秒", has 30 bytes
-    AppendField(text, f.year, kYear);
-    AppendField(text, f.month, kMonth);
-    AppendField(text, f.day, kDay);
+    DateTextWriter text;
+    text.Field(f.year, kYear);
+    text.Field(f.month, kMonth);
+    text.Field(f.day, kDay);
     // Trailing zero time fields are left out; midnight is the date alone.
     if (f.second != 0) {
-        AppendField(text, f.hour, kHour);
-        AppendField(text, f.minute, kMinute);
-        AppendField(text, f.second, kSecond);
+        text.Field(f.hour, kHour);
+        text.Field(f.minute, kMinute);
+        text.Field(f.second, kSecond);
     } else if (f.minute != 0) {
-        AppendField(text, f.hour, kHour);
-        AppendField(text, f.minute, kMinute);
+        text.Field(f.hour, kHour);
+        text.Field(f.minute, kMinute);
     } else if (f.hour != 0) {
-        AppendField(text, f.hour, kHour);
+        text.Field(f.hour, kHour);
     }
-    return text;
+    return text.ToText();
 }
 
 DateTime TextToDateTime(std::string_view text) {
