@@ -4,6 +4,7 @@
 
 #include "scheduler/controls.h"
 #include "scheduler/program_variables.h"
+#include "scheduler/schedule.h"
 #include "scheduler/services.h"
 #include "ui/event_sink.h"
 #include "ui/shell.h"
@@ -13,7 +14,7 @@ namespace ui {
 // The program's handlers behind the window runtime: routes each control event to its handler.
 // Used alike by the real program and by the simulated platform in tests.
 class App : public EventSink {
-public:
+  public:
     App(scheduler::Controls& controls, scheduler::Services& services, Shell& shell,
         scheduler::ProgramVariables& variables);
 
@@ -22,11 +23,12 @@ public:
     void OnEvent(ControlId id, EventKind kind) override;
     void OnFilesReceived(std::string_view text) override;
 
-private:
+  private:
     scheduler::Controls& controls_;
     scheduler::Services& services_;
     Shell& shell_;
     scheduler::ProgramVariables& variables_;
+    scheduler::Schedule schedule_;  // start, stop, cancel, threshold and the two schedule ticks
 };
 
 }  // namespace ui
