@@ -2,7 +2,10 @@
 // see it, the announcement strip of its main window: the band the masks leave open, the controls
 // that lie over the bottom mask, the request for the announcement page, no dialog of the browser,
 // and a clean exit. Prints PASS/FAIL lines; exits 0 when every check passed.
-//   band_check PROGRAM (--engine | --no-engine)
+//   band_check PROGRAM MODE
+// MODE --engine: the program is the loopback build and must request the page; --no-engine: run
+// with the browser engine disabled, the host must stay empty; --own-page: the program as shipped,
+// which must carry its announcement page as a resource and send nothing to the server.
 #include <windows.h>
 
 #include <cstdio>
@@ -223,20 +226,32 @@ void CheckNoDialog(DWORD pid, HWND main) {
     Check(extra.empty(), "no other window of the program appears" + (extra.empty() ? "" : ": " + extra));
 }
 
+void CheckCarriesPage(const std::wstring& program) {
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC page = module != nullptr ? FindResourceW(module, L"ANNOUNCEMENT.HTML", RT_HTML) : nullptr;
+    Check(page != nullptr && SizeofResource(module, page) > 0,
+          "the program carries announcement.html as an HTML resource");
+    if (module != nullptr) FreeLibrary(module);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::printf("usage: band_check PROGRAM (--engine | --no-engine)\n");
+        std::printf("usage: band_check PROGRAM (--engine | --no-engine | --own-page)\n");
         return 2;
     }
-    const bool engine = std::string(argv[2]) == "--engine";
+    const std::string mode = argv[2];
+    const bool engine = mode != "--no-engine";
+    const bool ownPage = mode == "--own-page";
     webview_test::LoopbackServer server;
     Check(server.Port() != 0, "the loopback server listens");
     if (server.Port() == 0) return 1;
     SetEnvironmentVariableW(L"HZ_TEST_ANNOUNCEMENT_PORT", std::to_wstring(server.Port()).c_str());
 
-    std::wstring commandLine = L"\"" + WindowsPath(argv[1]) + L"\"";
+    const std::wstring program = WindowsPath(argv[1]);
+    if (ownPage) CheckCarriesPage(program);
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -250,9 +265,11 @@ int main(int argc, char** argv) {
           "the main window appears");
     if (main != nullptr) {
         HWND view = Control(main, ControlId::超文本浏览框1);
-        if (engine) {
+        if (engine && !ownPage) {
             Check(PollUntil([&] { return server.Received("/announcement.html"); }, 10000),
                   "the loopback server receives GET /announcement.html");
+        }
+        if (engine) {
             Check(view != nullptr && GetWindow(view, GW_CHILD) != nullptr,
                   "the browser control fills the host");
         } else {
@@ -274,6 +291,7 @@ int main(int argc, char** argv) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     for (const auto& line : server.RequestLines()) std::printf("request: %s\n", line.c_str());
+    if (ownPage) Check(server.RequestLines().empty(), "the program as shipped sends no request");
     std::printf("%d failed\n", failures);
     return failures == 0 ? 0 : 1;
 }

@@ -156,9 +156,18 @@ TEST_F(WebViewWithEngine, InputIsOfferedOnlyWhileTheFocusIsInside) {
     notInput.hwnd = GetFocus();
     notInput.message = WM_NULL;
     EXPECT_FALSE(view_->TranslateAccelerator(notInput));
-    MSG key = KeyDown(GetFocus(), VK_TAB);
-    fprintf(stderr, "focus %p host %p took tab %d\n", (void*)GetFocus(), (void*)host,
-            view_->TranslateAccelerator(key));
+}
+
+// Without a configured address the strip shows the page the program carries as a resource.
+TEST(WebViewAddress, DefaultsToTheProgramsOwnPage) {
+    const std::wstring configured = platform::ConfiguredAnnouncementAddress();
+    if (!configured.empty()) {
+        EXPECT_EQ(platform::WebView::DefaultAddress(), configured);
+        return;
+    }
+    wchar_t path[MAX_PATH]{};
+    ASSERT_NE(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+    EXPECT_EQ(platform::WebView::DefaultAddress(), L"res://" + std::wstring(path) + L"/announcement.html");
 }
 
 TEST_F(WebViewWithEngine, CreatingTwiceKeepsOneHost) {
