@@ -22,7 +22,10 @@ fail() {
 mkdir -p "$WINEPREFIX" "$work/markers"
 wineserver -p
 start=$(date +%s.%N)
-timeout 120 wine wineboot -i </dev/null >/dev/null 2>&1 || fail "wineboot -i"
+if ! timeout 120 wine wineboot -i </dev/null >"$work/wineboot.log" 2>&1; then
+    tail -5 "$work/wineboot.log"
+    fail "wineboot -i"
+fi
 timeout 30 wine wineboot </dev/null >/dev/null 2>&1
 echo "throwaway prefix ready after $(echo "$(date +%s.%N) - $start" | bc) s"
 export HZ_MARKER_DIR="Z:${work//\//\\}\\markers"
