@@ -88,7 +88,8 @@ ControlId ControlOfWindow(HWND hwnd);
 
 // ---- Acting as the user ----------------------------------------------------------------------------
 
-void Click(HWND button);                    // posted BM_CLICK: never blocks on a handler's message box
+void Click(HWND button);  // posted BM_CLICK: never blocks on a handler's message box
+void MoveCursor(int screenX, int screenY);
 void MouseClick(int screenX, int screenY);  // real mouse input
 void MouseClickCentre(HWND hwnd);
 void KeyPress(WORD vk, bool shift = false);  // real keyboard input to the foreground window

@@ -35,9 +35,44 @@ void Click(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void MouseClick(int screenX, int screenY) {
+// Wine moves the cursor over another process's window only while the driver shares that window's input
+// state, so mouse work happens inside an attachment to the window's thread (nested attachments count).
+class InputAttachment {
+  public:
+    explicit InputAttachment(HWND window) {
+        thread_ = window == nullptr ? 0 : GetWindowThreadProcessId(window, nullptr);
+        if (thread_ == 0 || thread_ == GetCurrentThreadId()) return;
+        if (depth_++ == 0 && !AttachThreadInput(GetCurrentThreadId(), thread_, TRUE)) thread_ = 0;
+    }
+    ~InputAttachment() {
+        if (thread_ != 0 && thread_ != GetCurrentThreadId() && --depth_ == 0) {
+            AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+        }
+    }
+    InputAttachment(const InputAttachment&) = delete;
+    InputAttachment& operator=(const InputAttachment&) = delete;
+
+  private:
+    DWORD thread_ = 0;
+    static inline int depth_ = 0;
+};
+
+// The move reaches the server a little after SetCursorPos returns: wait until it has.
+void MoveCursor(int screenX, int screenY) {
+    InputAttachment attachment(WindowFromPoint(POINT{screenX, screenY}));
     SetCursorPos(screenX, screenY);
-    Sleep(30);
+    WaitFor(
+        [&] {
+            POINT at{};
+            GetCursorPos(&at);
+            return at.x == screenX && at.y == screenY;
+        },
+        1000);
+}
+
+void MouseClick(int screenX, int screenY) {
+    InputAttachment attachment(WindowFromPoint(POINT{screenX, screenY}));
+    MoveCursor(screenX, screenY);
     SendButton(MOUSEEVENTF_LEFTDOWN);
     Sleep(30);
     SendButton(MOUSEEVENTF_LEFTUP);
@@ -77,25 +112,38 @@ bool BringToFront(HWND window) {
 }
 
 bool ChooseComboItem(HWND combo, int index) {
+    InputAttachment attachment(combo);
     RECT field{};
     GetWindowRect(combo, &field);
-    // The arrow button sits at the right end of the closed field.
-    MouseClick(field.right - 8, (field.top + field.bottom) / 2);
     HWND list = nullptr;
-    if (!WaitFor([&] { return (list = DroppedListOf(combo)) != nullptr; }, 3000)) {
+    // The arrow button sits at the right end of the closed field. A first click on a window that is not
+    // yet active can go to its activation, so a second try is allowed.
+    for (int attempt = 0; attempt < 2 && list == nullptr; ++attempt) {
+        MouseClick(field.right - 8, (field.top + field.bottom) / 2);
+        WaitFor([&] { return (list = DroppedListOf(combo)) != nullptr; }, 1500);
+    }
+    if (list == nullptr) {
         Check(false, L"the combo box's list did not open on a click on its arrow");
         return false;
     }
-    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);  // scroll the item into view
-    RECT item{};
-    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
-        LB_ERR) {
-        Check(false, Format(L"no item %d in the open list", index));
-        return false;
+    // The open list follows the pointer: rest it inside the list, then walk to the item with the arrow
+    // keys (the list scrolls as needed) and take it with Enter.
+    RECT listRect{};
+    GetWindowRect(list, &listRect);
+    MoveCursor((listRect.left + listRect.right) / 2, (listRect.top + listRect.bottom) / 2);
+    Sleep(100);
+    for (int step = 0; step < 80; ++step) {
+        const LRESULT current = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        if (current == index) break;
+        KeyPress(current < index ? VK_DOWN : VK_UP);
+        WaitFor([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) != current; }, 1000);
     }
-    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
-    MouseClick((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    return WaitFor([&] { return DroppedListOf(combo) == nullptr; }, 3000);
+    KeyPress(VK_RETURN);
+    const bool closed = WaitFor([&] { return DroppedListOf(combo) == nullptr; }, 3000);
+    Check(closed && ComboSelection(combo) == index,
+          Format(L"item %d chosen from the list (the list shows item %d%ls)", index, ComboSelection(combo),
+                 closed ? L"" : L", still open"));
+    return closed && ComboSelection(combo) == index;
 }
 
 bool IsRunningOnWine() {

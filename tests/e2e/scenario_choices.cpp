@@ -23,12 +23,12 @@ struct State {
 
 using Snapshot = std::map<C, State>;
 
-// Everything a user sees of every control (the clock line aside, which changes every second).
+// Everything a user sees of every control, but the two time lines that the clock and the start-up write.
 Snapshot Take(const Program& program) {
     Snapshot snapshot;
     for (const ExpectedControl& row : ExpectedMainWindow()) {
         HWND hwnd = program.Control(row.id);
-        if (hwnd == nullptr || row.id == C::标签_当前时间) continue;
+        if (hwnd == nullptr || row.id == C::标签_当前时间 || row.id == C::标签_关机时间) continue;
         const bool checkable = row.kind == Kind::Radio || row.kind == Kind::Check;
         snapshot[row.id] = {IsShown(hwnd), IsEnabledCtl(hwnd), checkable && IsChecked(hwnd),
                             row.kind == Kind::WebView ? L"" : TextOf(hwnd)};
