@@ -8,6 +8,8 @@
 #include <ole2.h>
 #include <wrl/client.h>
 
+#include <utility>
+
 #include "platform/web_view_site.h"
 
 namespace platform {
@@ -84,20 +86,22 @@ class WebView::Impl {
         if (FAILED(result)) Report(L"DoVerb(UIACTIVATE)", result);
     }
 
-    // Deactivates and releases the control and the site; the host window is left alone.
+    // Deactivates and releases the control and the site; the host window is left alone. The members
+    // are cleared first, so that messages the control sends while it closes find no control.
     void ReleaseBrowser() {
         browser_.Reset();
-        if (object_ != nullptr) {
+        ComPtr<IOleObject> object = std::move(object_);
+        WebViewSite* site = site_;
+        site_ = nullptr;
+        if (object != nullptr) {
             ComPtr<IOleInPlaceObject> inPlace;
-            if (SUCCEEDED(object_.As(&inPlace))) inPlace->InPlaceDeactivate();
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-            object_.Reset();
+            if (SUCCEEDED(object.As(&inPlace))) inPlace->InPlaceDeactivate();
+            object->Close(OLECLOSE_NOSAVE);
+            object->SetClientSite(nullptr);
         }
-        if (site_ != nullptr) {
-            site_->Detach();
-            site_->Release();
-            site_ = nullptr;
+        if (site != nullptr) {
+            site->Detach();
+            site->Release();
         }
     }
 
