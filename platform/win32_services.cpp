@@ -37,7 +37,7 @@ bool Win32Services::LaunchProgram(std::string_view commandLine) {
     // The GBK text has lost every character of a dropped path outside code page 936 ('?'): when it is
     // the path box's text, take the box's own wide text instead.
     if (pathBox_ != nullptr && IsWindow(pathBox_)) {
-        std::wstring boxText = WindowTextOf(pathBox_);
+        const std::wstring boxText = WindowTextOf(pathBox_);
         if (WideToGbk(boxText) == commandLine) return platform::LaunchProgram(boxText);
     }
     return platform::LaunchProgram(GbkToWide(commandLine));
