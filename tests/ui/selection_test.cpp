@@ -1,6 +1,9 @@
+#include "ui/selection.h"
+
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/scheduler/program_fixture.h"
@@ -115,6 +118,83 @@ TEST_F(SelectionTest, EachClickChangesExactlyItsControls) {
         const Snapshot before = Take(controls());
         ASSERT_TRUE(sim().Click(c.click));
         EXPECT_EQ(Changes(before, Take(controls())), Texts(c.changes));
+    }
+}
+
+// Writes in the order made, over the simulated controls and shell.
+class WriteLog final : public scheduler::Controls, public ui::Shell {
+  public:
+    explicit WriteLog(SimControls& controls) : c_(controls) {}
+    bool Visible(C id) const override { return c_.Visible(id); }
+    void SetVisible(C id, bool visible) override { Log(id, visible ? "show" : "hide"); }
+    bool Disabled(C id) const override { return c_.Disabled(id); }
+    void SetDisabled(C id, bool disabled) override { Log(id, disabled ? "disable" : "enable"); }
+    core::Text Caption(C id) const override { return c_.Caption(id); }
+    void SetCaption(C id, std::string_view) override { Log(id, "caption"); }
+    core::Text GetText(C id) const override { return c_.GetText(id); }
+    void SetText(C id, std::string_view) override { Log(id, "text"); }
+    int32_t SelectedItem(C id) const override { return c_.SelectedItem(id); }
+    void SetSelectedItem(C id, int32_t) override { Log(id, "select"); }
+    void AddItem(C id, std::string_view, int32_t) override { Log(id, "add"); }
+    void Clear(C id) override { Log(id, "clear"); }
+    bool Checked(C id) const override { return c_.Checked(id); }
+    int32_t Period(C id) const override { return c_.Period(id); }
+    void SetPeriod(C id, int32_t) override { Log(id, "period"); }
+
+    void EnableCustomControlLook() override {}
+    void LoadWarningWindow() override {}
+    bool AttachDropTarget(C id) override {
+        Log(id, "attach");
+        return true;
+    }
+    void WithdrawDropTarget() override {}
+    void RequestDestroy(C) override {}
+
+    std::vector<std::string> writes;
+
+  private:
+    void Log(C id, const char* what) {
+        writes.push_back(std::string(what) + " " + std::string(scheduler::ControlName(id)));
+    }
+    SimControls& c_;
+};
+
+std::vector<std::string> Writes(std::vector<std::pair<const char*, C>> writes) {
+    std::vector<std::string> texts;
+    for (const auto& [what, id] : writes)
+        texts.push_back(std::string(what) + " " + std::string(scheduler::ControlName(id)));
+    return texts;
+}
+
+TEST_F(SelectionTest, HandlersWriteInTheirOrder) {
+    const struct {
+        C click;
+        std::vector<std::pair<const char*, C>> writes;
+    } cases[] = {
+        {C::单选框_倒计时,
+         {{"hide", C::组合框_年},
+          {"hide", C::组合框_月},
+          {"hide", C::组合框_日},
+          {"hide", C::组合框_时},
+          {"hide", C::组合框_分},
+          {"hide", C::组合框_秒},
+          {"show", C::编辑框_时},
+          {"show", C::编辑框_分},
+          {"show", C::编辑框_秒},
+          {"show", C::标签1},
+          {"show", C::标签2},
+          {"show", C::标签3}}},
+        {C::单选框_运行文件,
+         {{"attach", C::编辑框_文件路径}, {"enable", C::编辑框_文件路径}, {"enable", C::选择框_弹出信息框}}},
+        {C::单选框_注销计算机, {{"disable", C::选择框_弹出信息框}, {"disable", C::编辑框_文件路径}}},
+        {C::选择框_弹出信息框,
+         {{"disable", C::编辑框_自定义信息框内容}, {"text", C::编辑框_自定义信息框内容}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(scheduler::ControlName(c.click)));
+        WriteLog log(controls());
+        ASSERT_TRUE(ui::OnSelectionClicked(c.click, log, log));
+        EXPECT_EQ(log.writes, Writes(c.writes));
     }
 }
 
