@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/scheduler/program_fixture.h"
+#include "tests/scheduler/write_log.h"
 
 namespace sim {
 namespace {
@@ -121,51 +122,6 @@ TEST_F(SelectionTest, EachClickChangesExactlyItsControls) {
     }
 }
 
-// Writes in the order made, over the simulated controls and shell.
-class WriteLog final : public scheduler::Controls, public ui::Shell {
-  public:
-    explicit WriteLog(SimControls& controls) : c_(controls) {}
-    bool Visible(C id) const override { return c_.Visible(id); }
-    void SetVisible(C id, bool visible) override { Log(id, visible ? "show" : "hide"); }
-    bool Disabled(C id) const override { return c_.Disabled(id); }
-    void SetDisabled(C id, bool disabled) override { Log(id, disabled ? "disable" : "enable"); }
-    core::Text Caption(C id) const override { return c_.Caption(id); }
-    void SetCaption(C id, std::string_view) override { Log(id, "caption"); }
-    core::Text GetText(C id) const override { return c_.GetText(id); }
-    void SetText(C id, std::string_view) override { Log(id, "text"); }
-    int32_t SelectedItem(C id) const override { return c_.SelectedItem(id); }
-    void SetSelectedItem(C id, int32_t) override { Log(id, "select"); }
-    void AddItem(C id, std::string_view, int32_t) override { Log(id, "add"); }
-    void Clear(C id) override { Log(id, "clear"); }
-    bool Checked(C id) const override { return c_.Checked(id); }
-    int32_t Period(C id) const override { return c_.Period(id); }
-    void SetPeriod(C id, int32_t) override { Log(id, "period"); }
-
-    void EnableCustomControlLook() override {}
-    void LoadWarningWindow() override {}
-    bool AttachDropTarget(C id) override {
-        Log(id, "attach");
-        return true;
-    }
-    void WithdrawDropTarget() override {}
-    void RequestDestroy(C) override {}
-
-    std::vector<std::string> writes;
-
-  private:
-    void Log(C id, const char* what) {
-        writes.push_back(std::string(what) + " " + std::string(scheduler::ControlName(id)));
-    }
-    SimControls& c_;
-};
-
-std::vector<std::string> Writes(std::vector<std::pair<const char*, C>> writes) {
-    std::vector<std::string> texts;
-    for (const auto& [what, id] : writes)
-        texts.push_back(std::string(what) + " " + std::string(scheduler::ControlName(id)));
-    return texts;
-}
-
 TEST_F(SelectionTest, HandlersWriteInTheirOrder) {
     const struct {
         C click;
@@ -192,7 +148,7 @@ TEST_F(SelectionTest, HandlersWriteInTheirOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(scheduler::ControlName(c.click)));
-        WriteLog log(controls());
+        WriteLog log(sim());
         ASSERT_TRUE(ui::OnSelectionClicked(c.click, log, log));
         EXPECT_EQ(log.writes, Writes(c.writes));
     }
