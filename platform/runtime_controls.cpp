@@ -32,6 +32,8 @@ void WindowRuntime::SetVisible(ControlId id, bool visible) {
             ShowWarning(*window);
             return;
         }
+        // Hiding ends the warning that Esc dismissed: the next one appears again.
+        if (window == &warning_ && window->hwnd == nullptr) warningDismissed_ = false;
         if (window->hwnd != nullptr) ShowWindow(window->hwnd, visible ? SW_SHOW : SW_HIDE);
         return;
     }
@@ -39,9 +41,11 @@ void WindowRuntime::SetVisible(ControlId id, bool visible) {
 }
 
 void WindowRuntime::ShowWarning(WindowRecord& window) {
-    // A warning window that Esc destroyed is loaded again while the main window lives: the warning
-    // exists so that no forced shut-down comes unannounced.
-    if (window.hwnd == nullptr && window.loaded && window.description != nullptr && main_.hwnd != nullptr)
+    // Esc destroys the warning window and so dismisses the current warning: the countdown's further
+    // writes leave it gone. The next warning (after stop, cancel or the task have hidden it) loads the
+    // window again while the main window lives, so that no forced shut-down comes unannounced.
+    if (window.hwnd == nullptr && window.loaded && !warningDismissed_ && window.description != nullptr &&
+        main_.hwnd != nullptr)
         Load(*window.description);
     if (window.hwnd == nullptr || HasStyle(window.hwnd, WS_VISIBLE)) return;
     ShowWindow(window.hwnd, SW_SHOW);

@@ -128,6 +128,19 @@ void SetListItemHeight(HWND combo) {
         SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, itemHeight + 1);
 }
 
+// The program's icon for the title bar and the taskbar, stored with the window itself.
+void SetIcons(HWND hwnd) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    auto load = [&](int size) {
+        return static_cast<HICON>(
+            LoadImageW(module, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    if (HICON big = load(GetSystemMetrics(SM_CXICON)))
+        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON small = load(GetSystemMetrics(SM_CXSMICON)))
+        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
 RECT CentredRect(int32_t width, int32_t height) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -179,6 +192,7 @@ HWND WindowRuntime::Load(const ui::WindowDescription& description) {
     creating_ = nullptr;
     if (hwnd == nullptr) return nullptr;
     window->hwnd = hwnd;
+    if (description.hasIcon) SetIcons(hwnd);
     window->loaded = true;
     CreateControls(description, hwnd);
     FixStackingOrder(description);
@@ -490,6 +504,7 @@ void WindowRuntime::OnNcDestroy(HWND hwnd) {
     WindowRecord* window = WindowOf(windowId);
     if (window == nullptr) return;
     window->hwnd = nullptr;
+    if (windowId == ControlId::WarningWindow) warningDismissed_ = true;
     savedFocus_[windowId == ControlId::MainWindow ? 0 : 1] = nullptr;
     for (ControlRecord& record : controls_) {
         if (record.window != windowId) continue;

@@ -20,8 +20,8 @@ using scheduler::ControlId;
 // The program's windows built from their descriptions, and the control properties over them.
 // Controls are addressed by ControlId; the ids MainWindow and WarningWindow address the windows.
 // Reads of a control that does not exist (never created, or its window destroyed) give the empty
-// value; writes to it are ignored, except that showing a warning window that Esc destroyed loads it
-// again, so that a later warning still appears.
+// value; writes to it are ignored, except that the next warning after one that Esc dismissed (by
+// destroying the warning window) loads the window again, so that a later warning still appears.
 class WindowRuntime final : public scheduler::Controls, public MessageFilter {
   public:
     explicit WindowRuntime(HINSTANCE instance);
@@ -120,6 +120,7 @@ class WindowRuntime final : public scheduler::Controls, public MessageFilter {
     ControlId wideTextControl_ = ControlId::None;
     std::wstring wideText_;
     bool classesRegistered_ = false;
+    bool warningDismissed_ = false;  // Esc destroyed the warning window during the current warning
 };
 
 }  // namespace platform

@@ -162,19 +162,22 @@ TEST_F(WarningWindowTest, ShowingActivatesItWithTheFocusOnItsButton) {
     EXPECT_FALSE(IsWindowVisible(warning));
 }
 
-TEST_F(WarningWindowTest, AfterEscDestroyedItTheNextShowLoadsItAgain) {
+TEST_F(WarningWindowTest, EscDismissesTheCurrentWarningAndTheNextOneLoadsTheWindowAgain) {
     runtime->SetVisible(ControlId::WarningWindow, true);
     PostMessageW(Control(ControlId::按钮_取消任务), WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(warning); }, 2000));
     EXPECT_EQ(runtime->Handle(ControlId::WarningWindow), nullptr);
     EXPECT_TRUE(IsWindow(main));
 
-    // Writes to the gone window are harmless.
-    runtime->SetVisible(ControlId::WarningWindow, false);
+    // The countdown goes on writing to the gone window: harmless, and it stays gone.
+    runtime->SetVisible(ControlId::WarningWindow, true);
     runtime->SetCaption(ControlId::标签_倒计时读秒, "5");
+    EXPECT_EQ(runtime->Handle(ControlId::WarningWindow), nullptr);
     EXPECT_EQ(runtime->Caption(ControlId::标签_倒计时读秒), "");
     EXPECT_FALSE(runtime->Visible(ControlId::WarningWindow));
 
+    // Stop, cancel or the task hide the warning; the next warning comes up in a new window.
+    runtime->SetVisible(ControlId::WarningWindow, false);
     runtime->SetVisible(ControlId::WarningWindow, true);
     HWND again = runtime->Handle(ControlId::WarningWindow);
     ASSERT_NE(again, nullptr);
