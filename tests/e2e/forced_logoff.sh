@@ -12,7 +12,7 @@ fail() { echo "FAIL $*"; status=1; }
 prefix_pids() {  # Linux processes whose environment names the throwaway prefix
     local p
     for p in /proc/[0-9]*; do
-        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" && echo "${p#/proc/}"
+        { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$prefix" && echo "${p#/proc/}"
     done
 }
 cleanup() {
@@ -52,7 +52,8 @@ grep -q "outlived" "$log" && fail "the driver saw the program end without the se
 leftover=""
 for pid in $(prefix_pids); do
     name=$(cat "/proc/$pid/comm" 2>/dev/null)
-    [ "$name" = wineserver ] || leftover="$leftover $pid:$name"
+    case "$name" in wineserver*) continue ;; esac
+    leftover="$leftover $pid:$name"
 done
 [ -z "$leftover" ] || fail "processes of the prefix still running:$leftover"
 # The shared prefix is untouched.

@@ -6,8 +6,8 @@ namespace e2e {
 void TypeInto(HWND edit, const std::wstring& text) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
     for (wchar_t c : text) PostMessageW(edit, WM_CHAR, c, 1);
-    Check(WaitFor([&] { return TextOf(edit) == text; }, 3000),
-          Format(L"typed \"%ls\", the box shows \"%ls\"", text.c_str(), TextOf(edit).c_str()));
+    const bool shown = WaitFor([&] { return TextOf(edit) == text; }, 3000);
+    Check(shown, Format(L"typed \"%ls\", the box shows \"%ls\"", text.c_str(), TextOf(edit).c_str()));
 }
 
 void ChooseCountdownMode(const Program& program, int hours, int minutes, int seconds) {
