@@ -36,8 +36,10 @@ std::wstring FolderOf(const std::wstring& path);
 // One run of the program. The destructor always ends it: WM_CLOSE, then TerminateProcess.
 class Program {
   public:
-    // Starts `exe` in `currentDirectory` (empty: the driver's own) and waits for its visible main window.
-    explicit Program(const std::wstring& exe, const std::wstring& currentDirectory = L"");
+    // Starts `exe` in `currentDirectory` (empty: the driver's own) and waits for its visible main window;
+    // with `settle`, also for the start-up's last visible step (the target line), as a user would look
+    // at the window before using it.
+    explicit Program(const std::wstring& exe, const std::wstring& currentDirectory = L"", bool settle = true);
     // Attaches to an already running program found by its main window class (for the log-off script).
     static Program Attach();
     Program(Program&& other) noexcept;

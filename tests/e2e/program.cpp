@@ -52,7 +52,7 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-Program::Program(const std::wstring& exe, const std::wstring& currentDirectory) {
+Program::Program(const std::wstring& exe, const std::wstring& currentDirectory, bool settle) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -80,6 +80,10 @@ Program::Program(const std::wstring& exe, const std::wstring& currentDirectory) 
         Check(false, Format(L"no visible main window within %lu ms", kStartTimeoutMs));
         return;
     }
+    if (settle &&
+        !WaitFor([&] { return !TextOf(Control(ControlId::标签_关机时间)).empty(); }, kStartTimeoutMs)) {
+        Note(L"the target line stayed empty after the window appeared");
+    }
     // The program activates its window when it shows it; make sure it has the keyboard before a scenario.
     BringToFront(main_);
 }
@@ -99,6 +103,7 @@ Program Program::Attach() {
         return program;
     }
     GetWindowThreadProcessId(program.main_, &program.pid_);
+    WaitFor([&] { return !TextOf(program.Control(ControlId::标签_关机时间)).empty(); }, kStartTimeoutMs);
     program.process_ =
         OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, program.pid_);
     return program;

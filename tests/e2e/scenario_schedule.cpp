@@ -267,6 +267,7 @@ int RunFile(const Arguments& args) {
         WaitFor([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000);
     const SYSTEMTIME at = LocalNow();
     if (Check(ran, L"the helper program ran (its marker file appeared)")) CheckTaskRanAt(at, target);
+    // The helper wrote its current directory first: the program's own folder, inherited from the program.
     FILE* in = _wfopen(marker.c_str(), L"rb");
     if (in != nullptr) {
         char buffer[1024] = "";
@@ -275,7 +276,10 @@ int RunFile(const Arguments& args) {
         buffer[n] = '\0';
         wchar_t wide[1024] = L"";
         MultiByteToWideChar(CP_UTF8, 0, buffer, -1, wide, 1024);
-        Note(std::wstring(L"marker: ") + wide);
+        const std::wstring text = wide;
+        const std::wstring directory = text.substr(0, text.find(L'\n'));
+        Check(_wcsicmp(directory.c_str(), FolderOf(args.exe).c_str()) == 0,
+              L"the helper ran in the program's folder: " + directory);
     }
     WaitIdle(program);
     return Finish(program);

@@ -74,7 +74,7 @@ void CheckClock(const Program& program) {
 
 int Startup(const Arguments& args) {
     const SYSTEMTIME launched = LocalNow();
-    Program program(args.exe);
+    Program program(args.exe, L"", false);
     if (!program.Started()) return 1;
     const SYSTEMTIME shown = LocalNow();
     Note(Format(L"main window visible %lu ms after CreateProcess", program.StartupMs()));
