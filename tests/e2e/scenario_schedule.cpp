@@ -1,6 +1,7 @@
 // A schedule from 启动 to its task: countdown line, warning window, message box, run file; stop and cancel.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "tests/e2e/e2e.h"
 
@@ -41,6 +42,7 @@ struct Observed {
     std::vector<std::wstring> lines;  // distinct countdown lines, in order
     std::vector<int> digits;          // distinct warning numbers, in order
     bool warningTopmost = false;
+    RECT warningRect{};     // outer rect when it first came up
     int firstWarning = -1;  // seconds left when the warning first came up (from the line)
     bool lineMatchedClock = true;
     std::wstring mismatch;
@@ -68,6 +70,7 @@ Observed WatchCountdown(const Program& program, const SYSTEMTIME& target, DWORD 
                 const int number = LeadingNumber(TextOf(program.Control(ControlId::标签_倒计时读秒)));
                 if (seen.digits.empty()) {
                     seen.warningTopmost = (ExStyleOf(warning) & WS_EX_TOPMOST) != 0;
+                    GetWindowRect(warning, &seen.warningRect);
                     seen.firstWarning = LeadingNumber(TextOf(line));
                 }
                 if (seen.digits.empty() || seen.digits.back() != number) seen.digits.push_back(number);
@@ -133,6 +136,14 @@ int CountdownMessage(const Arguments& args) {
     Check(seen.digits.size() >= 4 && StrictlyFalling(seen.digits) && seen.digits.back() >= 1,
           L"the warning counts down from the first tick");
     Check(seen.warningTopmost, L"the warning window is topmost");
+    const RECT& w = seen.warningRect;
+    const int width = w.right - w.left, height = w.bottom - w.top;
+    const int centreLeft = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int centreTop = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    Check(
+        width == 124 && height == 136 && std::abs(w.left - centreLeft) <= 1 &&
+            std::abs(w.top - centreTop) <= 1,
+        Format(L"the warning window is 124x136 and centred: %dx%d at %ld,%ld", width, height, w.left, w.top));
     Check(seen.firstWarning >= 6 && !seen.digits.empty() && seen.digits.front() == seen.firstWarning,
           Format(L"the warning comes up with the line's number (%d, line %d)",
                  seen.digits.empty() ? -1 : seen.digits.front(), seen.firstWarning));
@@ -142,6 +153,10 @@ int CountdownMessage(const Arguments& args) {
     Check(box != nullptr && !WarningVisible(program), L"at the target second the warning is hidden");
     if (AnswerMessageBox(program, kMessage, 5000, &shownAt)) CheckTaskRanAt(shownAt, target);
     WaitIdle(program);
+    // Both tick timers are stopped: nothing writes the line or shows the warning again.
+    HWND line = program.Control(ControlId::标签_倒计时显示);
+    Check(!WaitFor([&] { return !TextOf(line).empty() || WarningVisible(program); }, 2500),
+          L"after the task the countdown line stays empty and the warning hidden");
     return Finish(program);
 }
 
