@@ -84,7 +84,8 @@ bool IsChecked(HWND hwnd);     // BM_GETCHECK
 RECT RectInParent(HWND hwnd);  // window rect in the parent's client coordinates
 std::vector<std::wstring> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
-HWND FocusOf(DWORD threadId);  // GetGUIThreadInfo's focus window
+HWND FocusOf(DWORD threadId);       // GetGUIThreadInfo's focus window
+std::wstring NameOf(ControlId id);  // the control's name, for messages
 // The table control that holds `hwnd` (a combo box's edit field maps to the combo box).
 ControlId ControlOfWindow(HWND hwnd);
 

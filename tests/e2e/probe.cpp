@@ -84,6 +84,16 @@ HWND FocusOf(DWORD threadId) {
     return info.hwndFocus;
 }
 
+std::wstring NameOf(ControlId id) {
+    if (id == ControlId::None) return L"<none>";
+    const std::string_view name = scheduler::ControlName(id);
+    std::wstring wide(name.size(), L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), wide.data(),
+                                      static_cast<int>(wide.size()));
+    wide.resize(n < 0 ? 0 : static_cast<size_t>(n));
+    return wide;
+}
+
 ControlId ControlOfWindow(HWND hwnd) {
     for (HWND h = hwnd; h != nullptr; h = GetAncestor(h, GA_PARENT)) {
         HWND parent = GetAncestor(h, GA_PARENT);

@@ -36,15 +36,6 @@ Snapshot Take(const Program& program) {
     return snapshot;
 }
 
-std::wstring Name(C id) {
-    const std::string_view name = scheduler::ControlName(id);
-    std::wstring wide(name.size(), L'\0');
-    const int n = MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), wide.data(),
-                                      static_cast<int>(wide.size()));
-    wide.resize(n < 0 ? 0 : static_cast<size_t>(n));
-    return wide;
-}
-
 // Clicks `control` and checks that the window then equals `expected` in every control.
 void Step(const Program& program, C control, Snapshot& expected) {
     Click(program.Control(control));
@@ -55,11 +46,11 @@ void Step(const Program& program, C control, Snapshot& expected) {
         const State& now = seen[id];
         if (now == state) continue;
         differences += Format(L" %ls: visible %d enabled %d checked %d \"%ls\" (expected %d %d %d \"%ls\");",
-                              Name(id).c_str(), now.visible, now.enabled, now.checked, now.text.c_str(),
+                              NameOf(id).c_str(), now.visible, now.enabled, now.checked, now.text.c_str(),
                               state.visible, state.enabled, state.checked, state.text.c_str());
     }
     Check(differences.empty(),
-          L"click on " + Name(control) + L":" + (differences.empty() ? L" as expected" : differences));
+          L"click on " + NameOf(control) + L":" + (differences.empty() ? L" as expected" : differences));
 }
 
 void ChooseTask(Snapshot& s, C task) {

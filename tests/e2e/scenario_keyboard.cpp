@@ -6,16 +6,6 @@
 namespace e2e {
 namespace {
 
-std::wstring Name(ControlId id) {
-    if (id == ControlId::None) return L"<none>";
-    const std::string_view name = scheduler::ControlName(id);
-    std::wstring wide(name.size(), L'\0');
-    const int n = MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), wide.data(),
-                                      static_cast<int>(wide.size()));
-    wide.resize(n < 0 ? 0 : static_cast<size_t>(n));
-    return wide;
-}
-
 // Presses the key and waits until the focus has moved; returns the control that has it now.
 ControlId PressAndFollow(const Program& program, bool shift) {
     HWND before = FocusOf(program.ThreadId());
@@ -70,19 +60,19 @@ int TabOrder(const Arguments& args) {
         cycle.push_back(next);
     }
     std::wstring visited;
-    for (ControlId id : cycle) visited += Name(id) + L" ";
+    for (ControlId id : cycle) visited += NameOf(id) + L" ";
     Note(L"Tab visits: " + visited);
     for (ControlId id : cycle) {
         const ExpectedControl* row = FindExpected(id);
         HWND hwnd = program.Control(id);
         Check(row != nullptr && row->focus && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd),
-              Name(id) + L" is a visible, enabled control that takes the focus");
+              NameOf(id) + L" is a visible, enabled control that takes the focus");
     }
     for (ControlId never :
          {ControlId::编辑框_时, ControlId::编辑框_分, ControlId::编辑框_秒, ControlId::编辑框_文件路径,
           ControlId::编辑框_自定义信息框内容, ControlId::选择框_弹出信息框, ControlId::按钮_中止}) {
         Check(std::find(cycle.begin(), cycle.end(), never) == cycle.end(),
-              Name(never) + L" is never visited");
+              NameOf(never) + L" is never visited");
     }
     std::vector<ControlId> sortedCycle = cycle, sortedExpected = expected;
     std::sort(sortedCycle.begin(), sortedCycle.end());
@@ -98,7 +88,7 @@ int TabOrder(const Arguments& args) {
     for (size_t i = 0; i < cycle.size(); ++i)
         reversed.push_back(cycle[(cycle.size() * 2 - 1 - i) % cycle.size()]);
     std::wstring backNames;
-    for (ControlId id : back) backNames += Name(id) + L" ";
+    for (ControlId id : back) backNames += NameOf(id) + L" ";
     Check(back == reversed, L"Shift+Tab goes back: " + backNames);
 
     DWORD code = program.End();
@@ -110,7 +100,7 @@ int EscCloses(const Arguments& args) {
     {
         Program program(args.exe);
         if (!program.Started()) return 1;
-        Note(L"focus on " + Name(ControlOfWindow(FocusOf(program.ThreadId()))) + L", pressing Esc");
+        Note(L"focus on " + NameOf(ControlOfWindow(FocusOf(program.ThreadId()))) + L", pressing Esc");
         KeyPress(VK_ESCAPE);
         ExitsWithZero(program, L"Esc in the main window");
     }
@@ -123,7 +113,7 @@ int EscCloses(const Arguments& args) {
         GetWindowRect(hour, &field);
         MouseClick(field.left + 10, (field.top + field.bottom) / 2);
         WaitFor([&] { return ControlOfWindow(FocusOf(program.ThreadId())) == ControlId::组合框_时; }, 2000);
-        Note(L"focus on " + Name(ControlOfWindow(FocusOf(program.ThreadId()))) + L", pressing Esc");
+        Note(L"focus on " + NameOf(ControlOfWindow(FocusOf(program.ThreadId()))) + L", pressing Esc");
         KeyPress(VK_ESCAPE);
         ExitsWithZero(program, L"Esc in 组合框_时");
     }

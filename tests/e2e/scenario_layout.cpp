@@ -11,15 +11,6 @@ namespace {
 constexpr int kOuterWidth = 357;
 constexpr int kOuterHeight = 284;
 
-std::wstring NameOf(ControlId id) {
-    const std::string_view name = scheduler::ControlName(id);
-    std::wstring wide(name.size(), L'\0');
-    const int n = MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), wide.data(),
-                                      static_cast<int>(wide.size()));
-    wide.resize(n < 0 ? 0 : static_cast<size_t>(n));
-    return wide;
-}
-
 bool ClassAndStyleFit(Kind kind, HWND hwnd) {
     const std::wstring cls = ClassOf(hwnd);
     const LONG style = StyleOf(hwnd);
