@@ -173,9 +173,9 @@ bool WindowRuntime::RegisterClasses() {
         wc.hInstance = instance_;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_APP));
-        wc.hIconSm =
-            static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         wc.lpszClassName = name;
         if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     }
@@ -196,7 +196,6 @@ HWND WindowRuntime::Load(const ui::WindowDescription& description) {
     window->loaded = true;
     CreateControls(description, hwnd);
     FixStackingOrder(description);
-    if (description.visible) ShowWindow(hwnd, SW_SHOW);
     return hwnd;
 }
 

@@ -33,7 +33,8 @@ class WindowRuntime final : public scheduler::Controls, public MessageFilter {
     void SetSink(ui::EventSink* sink) { sink_ = sink; }
 
     // Creates the window of `description` (its id must be MainWindow or WarningWindow) with its
-    // controls, hidden. Returns the window, or null when it could not be created.
+    // controls, hidden whatever its visible setting: the caller shows it (the main window after the
+    // created handler). Returns the window, or null when it could not be created.
     HWND Load(const ui::WindowDescription& description);
     // Calls the sink's created handler; the program then shows the main window.
     void NotifyCreated();

@@ -43,7 +43,7 @@ int RunProgram(HINSTANCE instance) {
     if (runtime.Load(ui::MainWindowDescription()) == nullptr) return 1;
     services.SetPathBox(runtime.Handle(scheduler::ControlId::编辑框_文件路径));
     runtime.NotifyCreated();
-    runtime.SetVisible(scheduler::ControlId::MainWindow, true);
+    if (ui::MainWindowDescription().visible) runtime.SetVisible(scheduler::ControlId::MainWindow, true);
     // A window closed during the start-up wait leaves nothing for the loop to wait for.
     if (runtime.AnyWindowAlive()) platform::RunEventLoop();
 
