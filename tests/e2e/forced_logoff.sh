@@ -46,7 +46,7 @@ cat "$log"
 grep -q "log-off scheduled" "$log" || fail "the driver did not schedule the log-off"
 [ "$program_status" = 0 ] || fail "program exit status $program_status (expected 0; 124 = still running)"
 timeout 15 bash -c "while kill -0 $bystander 2>/dev/null; do sleep 0.1; done" || fail "the bystander outlived the log-off"
-timeout 15 bash -c "while kill -0 $driver_pid 2>/dev/null; do sleep 0.1; done" || fail "the driver outlived the log-off"
+timeout 30 bash -c "while kill -0 $driver_pid 2>/dev/null; do sleep 0.1; done" || fail "the driver outlived the log-off"
 grep -q "outlived" "$log" && fail "the driver saw the program end without the session ending"
 # Only the prefix's wineserver may remain.
 leftover=""

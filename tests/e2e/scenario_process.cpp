@@ -85,7 +85,10 @@ int ForcedLogoff(const Arguments&) {
     Note(L"log-off scheduled in 3 s");
     DWORD code = 99;
     const bool ended = program.WaitExit(20000, &code);
-    // Normally never reached: the session's end takes this driver with it.
+    // The session's end takes this driver with it, but Wine ends the session's processes one after
+    // another, and the program may go first: give the end of the session time to reach the driver.
+    Sleep(20000);
+    // Normally never reached.
     Check(false, Format(L"the driver outlived the log-off (program %ls, code %lu)",
                         ended ? L"ended" : L"running", code));
     return 1;
