@@ -16,10 +16,11 @@ std::wstring GbkToWide(std::string_view text) {
 
 core::Text WideToGbk(std::wstring_view text) {
     if (text.empty()) return {};
-    const int length =
-        WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
     core::Text gbk(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), gbk.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), gbk.data(), length, nullptr,
+                        nullptr);
     return gbk;
 }
 

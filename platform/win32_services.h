@@ -9,7 +9,7 @@ namespace platform {
 // The services over Win32: local clock, waits through the real event loop, session requests,
 // program launch, message box and beep.
 class Win32Services : public scheduler::Services {
-public:
+  public:
     core::DateTime CurrentTime() override;
     void WaitProcessingEvents(int32_t milliseconds) override;
     bool RequestSessionAction(int32_t action, bool force) override;
@@ -21,7 +21,7 @@ public:
     // characters outside code page 936 in a dropped path are not lost. May stay null.
     void SetPathBox(HWND pathBox) { pathBox_ = pathBox; }
 
-private:
+  private:
     HWND pathBox_ = nullptr;
 };
 

@@ -11,7 +11,7 @@ namespace scheduler {
 // The control properties: the only way handlers read and change the windows. Texts are GBK.
 // Implemented over real windows by the platform and in memory by the tests.
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     // Whether the control (or window) is shown; writing true shows it, false hides it.

@@ -12,7 +12,7 @@ enum class SessionAction : int32_t { ShutDown = 1, Restart = 2, LogOff = 3 };
 // What the handlers ask of the operating system. Implemented over Win32 by the platform and
 // over a virtual clock by the tests.
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // The local wall clock to the whole second (core::CurrentTime in the real program).

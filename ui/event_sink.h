@@ -8,7 +8,7 @@ namespace ui {
 
 // What the window runtime calls when something happens; the program's handlers sit behind it.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
 
     // The main window and its controls exist and the main window is not shown yet. Called once.

@@ -16,7 +16,8 @@ ControlDescription Row(C id, K kind, C parent, int32_t left, int32_t top, int32_
 // "60秒", "59秒", ... "1秒": item i is the number 60 - i.
 std::vector<core::Text> WarningLeadItems() {
     std::vector<core::Text> items;
-    for (int32_t seconds = 60; seconds >= 1; --seconds) items.push_back(core::JoinTexts({core::IntToText(seconds), "秒"}));
+    for (int32_t seconds = 60; seconds >= 1; --seconds)
+        items.push_back(core::JoinTexts({core::IntToText(seconds), "秒"}));
     return items;
 }
 
@@ -41,13 +42,15 @@ WindowDescription BuildMainWindow() {
     r4.disabled = true;
     r4.readOnly = true;
     r4.tabStop = true;
-    auto& r5 = c.emplace_back(Row(C::编辑框_自定义信息框内容, K::EditBox, group, 96, 68, 230, 20, "自定义信息框内容"));
+    auto& r5 = c.emplace_back(
+        Row(C::编辑框_自定义信息框内容, K::EditBox, group, 96, 68, 230, 20, "自定义信息框内容"));
     r5.disabled = true;
     r5.tabStop = true;
     auto& r6 = c.emplace_back(Row(C::单选框_运行文件, K::RadioButton, group, 6, 40, 73, 24, "运行文件"));
     r6.tabStop = true;
     r6.event = EventKind::Clicked;
-    auto& r7 = c.emplace_back(Row(C::单选框_重启计算机, K::RadioButton, group, 170, 20, 81, 16, "重启计算机"));
+    auto& r7 =
+        c.emplace_back(Row(C::单选框_重启计算机, K::RadioButton, group, 170, 20, 81, 16, "重启计算机"));
     r7.tabStop = true;
     r7.event = EventKind::Clicked;
     auto& r8 = c.emplace_back(Row(C::单选框_注销计算机, K::RadioButton, group, 89, 20, 91, 16, "注销计算机"));
@@ -81,7 +84,8 @@ WindowDescription BuildMainWindow() {
     r17.visible = false;
     auto& r18 = c.emplace_back(Row(C::标签1, K::Label, main, 69, 43, 25, 20, "小时"));
     r18.visible = false;
-    for (auto [id, left] : {std::pair{C::编辑框_秒, 165}, std::pair{C::编辑框_分, 100}, std::pair{C::编辑框_时, 35}}) {
+    for (auto [id, left] :
+         {std::pair{C::编辑框_秒, 165}, std::pair{C::编辑框_分, 100}, std::pair{C::编辑框_时, 35}}) {
         auto& box = c.emplace_back(Row(id, K::EditBox, main, left, 43, 30, 20, "0"));
         box.visible = false;
         box.align = Align::Right;
@@ -99,8 +103,9 @@ WindowDescription BuildMainWindow() {
     r23.event = EventKind::Clicked;
     auto& r24 = c.emplace_back(Row(C::标签_关机时间, K::Label, main, 5, 20, 240, 16));
     r24.textColor = kRed;
-    for (auto [id, left] : {std::pair{C::组合框_时, 184}, std::pair{C::组合框_分, 240}, std::pair{C::组合框_秒, 296},
-                            std::pair{C::组合框_日, 128}, std::pair{C::组合框_月, 73}}) {
+    for (auto [id, left] :
+         {std::pair{C::组合框_时, 184}, std::pair{C::组合框_分, 240}, std::pair{C::组合框_秒, 296},
+          std::pair{C::组合框_日, 128}, std::pair{C::组合框_月, 73}}) {
         auto& box = c.emplace_back(Row(id, K::EditableDropDown, main, left, 43, 50, 20));
         box.tabStop = true;
         if (id == C::组合框_月) box.event = EventKind::ItemChosen;

@@ -6,7 +6,7 @@ namespace ui {
 
 // Window-level requests the start-up, selection and exit handlers make of the window runtime.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // From now on standard controls created on this thread get the themed common-controls look;

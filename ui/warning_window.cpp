@@ -10,18 +10,30 @@ WindowDescription BuildWarningWindow() {
     w.visible = false;
     w.hasIcon = false;
 
-    ControlDescription cancel{ControlId::按钮_取消任务, ControlKind::PushButton, ControlId::WarningWindow, 9, 96, 99,
-                              32, "取消任务"};
+    ControlDescription cancel{ControlId::按钮_取消任务,
+                              ControlKind::PushButton,
+                              ControlId::WarningWindow,
+                              9,
+                              96,
+                              99,
+                              32,
+                              "取消任务"};
     cancel.tabStop = true;
     cancel.align = Align::Center;
     cancel.event = EventKind::Clicked;
 
-    ControlDescription kind{ControlId::标签_执行任务类别, ControlKind::Label, ControlId::WarningWindow, 10, 81, 97, 15,
+    ControlDescription kind{ControlId::标签_执行任务类别,
+                            ControlKind::Label,
+                            ControlId::WarningWindow,
+                            10,
+                            81,
+                            97,
+                            15,
                             "秒后自动执行任务"};
     kind.align = Align::Center;
 
-    ControlDescription digits{ControlId::标签_倒计时读秒, ControlKind::Label, ControlId::WarningWindow, 11, 3, 95, 75,
-                              "55"};
+    ControlDescription digits{
+        ControlId::标签_倒计时读秒, ControlKind::Label, ControlId::WarningWindow, 11, 3, 95, 75, "55"};
     digits.align = Align::Center;
     digits.textColor = kRed;
     digits.font = {"宋体", -107, 400};

@@ -47,7 +47,7 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kRed{255, 0, 0};
 
 struct FontDescription {
-    core::Text face{};  // empty: DEFAULT_GUI_FONT
+    core::Text face{};   // empty: DEFAULT_GUI_FONT
     int32_t height = 0;  // logical height (negative: character height)
     int32_t weight = 400;
 };
@@ -64,9 +64,9 @@ struct ControlDescription {
     bool visible = true;
     bool disabled = false;
     bool checked = false;
-    bool tabStop = false;             // takes the keyboard focus (a Tab stop)
-    bool readOnly = false;            // edit box the user cannot type into
-    bool integerInput = false;        // edit box taking whole numbers only
+    bool tabStop = false;       // takes the keyboard focus (a Tab stop)
+    bool readOnly = false;      // edit box the user cannot type into
+    bool integerInput = false;  // edit box taking whole numbers only
     bool handCursor = false;
     Align align = Align::Left;
     Rgb textColor = kBlack;
@@ -81,7 +81,7 @@ struct WindowDescription {
     int32_t outerWidth, outerHeight;  // frame and title bar included; centred on the screen
     bool titleBar = true;             // with system menu and minimize button, no maximize
     bool topmost = false;
-    bool visible = true;              // shown after loading
+    bool visible = true;  // shown after loading
     bool hasIcon = true;
     Rgb background = kWhite;
     bool escCloses = true;

@@ -26,7 +26,9 @@ TEST(WindowTables, NamesAreUniqueAndParentsComeFirst) {
 TEST(WindowTables, MainWindowIsInStoredOrder) {
     const auto& rows = MainWindowDescription().controls;
     for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(static_cast<size_t>(rows[i].id), i);
-    EXPECT_EQ(MainWindowDescription().title, "\xBA\xCC\xD6\xDB\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA" "1.0");  // 禾舟定时关机1.0
+    EXPECT_EQ(MainWindowDescription().title,
+              "\xBA\xCC\xD6\xDB\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA"
+              "1.0");  // 禾舟定时关机1.0
 }
 
 }  // namespace
