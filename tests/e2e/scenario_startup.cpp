@@ -58,13 +58,14 @@ void CheckClock(const Program& program) {
         last.rfind(kClockPrefix, 0) == 0 &&
             MatchesMomentIn(last.substr(kClockPrefix.size()), AddSeconds(now, -2), AddSeconds(now, 1)),
         Format(L"clock line \"%ls\" shows the current time (%ls)", last.c_str(), DateTimeText(now).c_str()));
-    // Three updates, each within about a second of the one before and showing the time of its second.
+    // Three updates, each within about a second of the one before and showing the time of its second
+    // (or the second before: on a loaded machine the driver may notice a change late).
     for (int i = 0; i < 3; ++i) {
         std::wstring next;
         const bool changed = WaitFor([&] { return (next = TextOf(clock)) != last; }, 2500);
         const SYSTEMTIME at = LocalNow();
         Check(changed && next.rfind(kClockPrefix, 0) == 0 &&
-                  MatchesMomentIn(next.substr(kClockPrefix.size()), AddSeconds(at, -1), at),
+                  MatchesMomentIn(next.substr(kClockPrefix.size()), AddSeconds(at, -2), at),
               Format(L"clock line updates to \"%ls\" at %ls", next.c_str(), DateTimeText(at).c_str()));
         last = next;
     }
